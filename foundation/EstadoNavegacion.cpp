@@ -1,0 +1,7 @@
+#include "EstadoNavegacion.h"
+
+EstadoNavegacion &navegacion()
+{
+    static EstadoNavegacion estado;
+    return estado;
+}
