@@ -18,3 +18,15 @@ struct ErrorBD
         sentencia.clear();
     }
 };
+
+// A value read from the database together with the failure that prevented reading it.
+// When `error.hay()` the value is the type's default.
+template<typename T>
+struct ResultadoBD
+{
+    T valor{};
+    ErrorBD error;
+
+    bool ok() const { return !error.hay(); }
+    explicit operator bool() const { return ok(); }
+};
