@@ -67,7 +67,7 @@ Tmd::Tmd()
     tcModelo.establecerSql(QStringLiteral("SELECT * FROM modelo"));
     tcFactura.establecerConexion(&bd);
     tcFactura.establecerSql(QStringLiteral(
-            "SELECT t.*, t.importetotal - t.importecobrado ImportePendiente, j1.nombre Cliente "
+            "SELECT t.*, COALESCE(t.importetotal, 0) - COALESCE(t.importecobrado, 0) ImportePendiente, j1.nombre Cliente "
             "FROM factura t LEFT JOIN tercero j1 ON j1.codigo = t.codigocliente"));
     tcFacturaDetalle.establecerConexion(&bd);
     tcFacturaDetalle.establecerSql(QStringLiteral("SELECT * FROM facturadetalle"));
