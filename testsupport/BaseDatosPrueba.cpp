@@ -101,8 +101,9 @@ bool BaseDatosPrueba::vaciar()
     if (!conexion_.consultar(u"SHOW TABLES", tablas))
         return false;
     for (qsizetype i = 0; i < tablas.filas(); ++i) {
-        if (!conexion_.ejecutar(QStringLiteral("TRUNCATE TABLE `") + tablas.columna(0).texto(i)
-                                + u'`'))
+        QString tabla = tablas.columna(0).texto(i);
+        tabla.replace(u'`', QStringLiteral("``"));
+        if (!conexion_.ejecutar(QStringLiteral("TRUNCATE TABLE `") + tabla + u'`'))
             return false;
     }
     if (contenido_ == Contenido::TablasYDatosIniciales) {
