@@ -1,5 +1,7 @@
 #include "OpcionesBanco.h"
 
+#include "BaseDatosPrueba.h"
+
 #include <QFile>
 
 namespace {
@@ -97,31 +99,7 @@ QString OpcionesBanco::textoAyuda()
 bool OpcionesBanco::leerServidorPruebas(const QString &carpeta, ParametrosConexion &salida,
                                         QString &error)
 {
-    QFile f(carpeta + QStringLiteral("/servidor.env"));
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("No se puede leer ") + f.fileName()
-                + QStringLiteral(" (¿está en marcha el servidor de pruebas?)");
-        return false;
-    }
-    while (!f.atEnd()) {
-        const QString linea = QString::fromUtf8(f.readLine()).trimmed();
-        const qsizetype igual = linea.indexOf(u'=');
-        if (igual < 0)
-            continue;
-        const QString clave = linea.left(igual);
-        const QString valor = linea.mid(igual + 1);
-        if (clave == u"host")
-            salida.servidor = valor;
-        else if (clave == u"port")
-            salida.puerto = valor.toUInt();
-        else if (clave == u"socket")
-            salida.socket = valor;
-        else if (clave == u"user")
-            salida.usuario = valor;
-        else if (clave == u"password")
-            salida.contrasena = valor;
-    }
-    return true;
+    return BaseDatosPrueba::leerServidorDe(carpeta, salida, &error);
 }
 
 bool OpcionesBanco::leer(const QStringList &argumentos, OpcionesBanco &salida, QString &error)

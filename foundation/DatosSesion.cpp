@@ -8,6 +8,11 @@ DatosSesion &datosSesion()
     return datos;
 }
 
+QString tituloAplicacion()
+{
+    return QStringLiteral("Trevanox Quenvalia");
+}
+
 bool tienePermisoMenu(const QString &opcion, bool avisar)
 {
     Q_UNUSED(opcion); // only the two administration options are ever asked about

@@ -18,6 +18,9 @@ struct DatosSesion
 // The process-wide session state.
 DatosSesion &datosSesion();
 
+// The program's name, as it heads the windows and the message boxes: "Trevanox Quenvalia".
+QString tituloAplicacion();
+
 // The program's version text.
 inline constexpr const char *versionPrograma = "2.6.9.499 (06-01-2011)";
 

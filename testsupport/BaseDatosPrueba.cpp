@@ -21,10 +21,17 @@ bool BaseDatosPrueba::leerServidor(ParametrosConexion &salida, QString *razon)
             *razon = QStringLiteral("QUENVALIA_TEST_SERVIDOR_DIR no está definida");
         return false;
     }
-    QFile f(dir + QStringLiteral("/servidor.env"));
+    return leerServidorDe(dir, salida, razon);
+}
+
+bool BaseDatosPrueba::leerServidorDe(const QString &carpeta, ParametrosConexion &salida,
+                                     QString *razon)
+{
+    QFile f(carpeta + QStringLiteral("/servidor.env"));
     if (!f.open(QIODevice::ReadOnly)) {
         if (razon)
-            *razon = QStringLiteral("no hay servidor de pruebas en ") + dir;
+            *razon = QStringLiteral("No se puede leer ") + f.fileName()
+                    + QStringLiteral(" (¿está en marcha el servidor de pruebas?)");
         return false;
     }
     while (!f.atEnd()) {

@@ -31,6 +31,9 @@ public:
 
     // Where the server listens, read from the fixture's servidor.env; false when no server.
     static bool leerServidor(ParametrosConexion &salida, QString *razon = nullptr);
+    // The same from DIR/servidor.env, as scripts/servidor-pruebas.sh writes it.
+    static bool leerServidorDe(const QString &carpeta, ParametrosConexion &salida,
+                               QString *razon = nullptr);
     // Folder of crear_tablas.sql and datos_iniciales.sql.
     static QString carpetaEsquema();
 

@@ -94,7 +94,7 @@ void TstMensajesQt::caja()
     QFETCH(QStringList, botones);
 
     const auto caja = MensajesQt::crearCaja(tipo, u"<b>1 < 2</b>\nsegunda línea"_s);
-    QCOMPARE(caja->windowTitle(), u"Quenvalia"_s);
+    QCOMPARE(caja->windowTitle(), u"Trevanox Quenvalia"_s);
     QCOMPARE(int(caja->icon()), icono);
     QCOMPARE(caja->textFormat(), Qt::PlainText);
     QCOMPARE(caja->text(), u"<b>1 < 2</b>\nsegunda línea"_s);

@@ -1,5 +1,7 @@
 #include "MensajesQt.h"
 
+#include "DatosSesion.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,7 +12,7 @@ using namespace Qt::StringLiterals;
 std::unique_ptr<QMessageBox> MensajesQt::crearCaja(Tipo tipo, const QString &texto, QWidget *padre)
 {
     auto caja = std::make_unique<QMessageBox>(padre);
-    caja->setWindowTitle(QGuiApplication::applicationDisplayName());
+    caja->setWindowTitle(tituloAplicacion());
     caja->setTextFormat(Qt::PlainText);
     caja->setText(texto);
     switch (tipo) {
@@ -55,7 +57,7 @@ std::unique_ptr<QInputDialog> MensajesQt::crearCajaTexto(const QString &titulo,
 {
     auto caja = std::make_unique<QInputDialog>(padre);
     caja->setInputMode(QInputDialog::TextInput);
-    caja->setWindowTitle(titulo.isEmpty() ? QGuiApplication::applicationDisplayName() : titulo);
+    caja->setWindowTitle(titulo.isEmpty() ? tituloAplicacion() : titulo);
     caja->setLabelText(etiqueta);
     caja->setTextValue(valor);
     caja->setOkButtonText(u"Aceptar"_s);

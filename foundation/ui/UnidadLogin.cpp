@@ -176,11 +176,6 @@ QFormLayout *nuevoFormulario(QWidget *grupo)
 
 } // namespace
 
-QString tituloAplicacion()
-{
-    return u"Trevanox Quenvalia"_s;
-}
-
 TformInicioSesion::TformInicioSesion(QWidget *padre)
     : QDialog(padre)
     , abridorWeb_([](const QUrl &url) { QDesktopServices::openUrl(url); })

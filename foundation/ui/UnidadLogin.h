@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatosSesion.h"
+
 #include "ErrorBD.h"
 
 #include <QDialog>
@@ -16,9 +18,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
-
-// The program's name, as it heads the windows: "Trevanox Quenvalia".
-[[nodiscard]] QString tituloAplicacion();
 
 // The login window: connects md().bd with the connection settings of the settings file, checks
 // the nick and password against `usuario`, writes the "Inicio" row of `sesion`, checks the

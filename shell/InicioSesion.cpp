@@ -1,0 +1,9 @@
+#include "InicioSesion.h"
+
+#include "UnidadLogin.h"
+
+void iniciarSesionConVentana(QWidget *padre)
+{
+    TformInicioSesion ventana(padre);
+    ventana.exec();
+}
