@@ -570,17 +570,10 @@ void TformInicioSesion::BIniciarClick()
         }
     }
 
-    // The first field missing gets the focus (shown first when it lies in the options).
-    QLineEdit *falta = nullptr;
-    if (txtUsuario_->text().isEmpty())
-        falta = txtUsuario_;
-    else if (txtServidor_->text().isEmpty())
-        falta = txtServidor_;
-    else if (txtBD_->text().isEmpty())
-        falta = txtBD_;
-    if (falta) {
+    if (txtUsuario_->text().isEmpty() || txtServidor_->text().isEmpty()
+        || txtBD_->text().isEmpty()) {
         mensajes().aviso(u"Falta datos por introducir para poder iniciar la sesión."_s);
-        enfocar(falta);
+        enfocar(txtUsuarioBD_); // shown first, as it lies in the options area
         return;
     }
 

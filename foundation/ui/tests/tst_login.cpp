@@ -483,7 +483,8 @@ void TstLogin::faltanDatos()
             mensajes_->registros(),
             (QList<MensajesGrabados::Registro> {
                     {Tipo::Aviso, u"Falta datos por introducir para poder iniciar la sesión."_s}}));
-    QCOMPARE(v->focusWidget(), static_cast<QWidget *>(campo(*v, vacio)));
+    QCOMPARE(v->focusWidget(), static_cast<QWidget *>(campo(*v, u"txtUsuarioBD"_s)));
+    QVERIFY(v->opcionesVisibles());
     QVERIFY(v->isVisible());
     QVERIFY(!md().bd.conectada());
     QVERIFY(!QFile::exists(rutaIni_));
