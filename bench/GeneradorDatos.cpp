@@ -94,6 +94,26 @@ QString sentenciaFacturas(qint64 facturas, qint64 clientes)
             + tablaSecuencia(facturas) + QStringLiteral(") s) t");
 }
 
+// Articles: codigo = seq, a name made unique by the sequence number (the unique key is on
+// name, supplier, brand and model), 20 families, 50 brands, 100 models.
+QString sentenciaArticulos(qint64 articulos, qint64 proveedores)
+{
+    return QStringLiteral("INSERT INTO material (codigo, nombre, codigofamilia, codigomarca, "
+                          "codigomodelo, codigotercero, preciocompra, precioventa, stock, "
+                          "porcentajeiva, referencia, fecha, codusuarioa, fechaa) "
+                          "SELECT seq, CONCAT(ELT(1 + seq % 8, 'Tornillo hexagonal ', "
+                          "'Taladro percutor ', 'Cable eléctrico ', 'Bombilla LED ', "
+                          "'Tubería de cobre ', 'Llave inglesa ', 'Interruptor doble ', "
+                          "'Pintura plástica '), LPAD(seq, 7, '0')), "
+                          "1 + seq % 20, 1 + seq * 7 % 50, 1 + seq * 13 % 100, 25 * (1 + seq % ")
+            + QString::number(proveedores)
+            + QStringLiteral("), (seq * 7919 % 10000) / 100e0, (seq * 7919 % 10000) / 60e0, "
+                             "seq % 300, 21e0, CONCAT('REF-', seq), "
+                             "TIMESTAMP('2015-01-01') + INTERVAL seq % 3000 DAY, 1, "
+                             "TIMESTAMP('2015-01-01') + INTERVAL seq % 3000 DAY FROM ")
+            + tablaSecuencia(articulos);
+}
+
 } // namespace
 
 qint64 GeneradorDatos::clientesPara(qint64 facturas)
@@ -218,5 +238,40 @@ bool GeneradorDatos::rellenar(qint64 facturas)
         return fallo(QStringLiteral("No se han podido generar las facturas"));
     if (!conexion_.ejecutar(u"ANALYZE TABLE factura, tercero"))
         return fallo(QStringLiteral("No se han podido analizar las tablas"));
+    return true;
+}
+
+bool GeneradorDatos::asegurarArticulos(qint64 articulos, bool *rellenada)
+{
+    if (rellenada)
+        *rellenada = false;
+    qint64 hay = 0;
+    if (!contar(QStringLiteral("material"), hay))
+        return false;
+    const char *tablas[][3] = {
+            {"familia", "Familia ", "20"}, {"marca", "Marca ", "50"}, {"modelo", "Modelo ", "100"}};
+    for (const auto &t : tablas) {
+        if (!conexion_.ejecutar(QStringLiteral("INSERT IGNORE INTO ") + QLatin1String(t[0])
+                                + QStringLiteral(" (codigo, nombre) SELECT seq, CONCAT('")
+                                + QLatin1String(t[1]) + QStringLiteral("', seq) FROM seq_1_to_")
+                                + QLatin1String(t[2])))
+            return fallo(QStringLiteral("No se han podido generar las filas de ")
+                         + QLatin1String(t[0]));
+    }
+    if (hay == articulos)
+        return true;
+    // Suppliers: the generated third parties of type "Otro" (every 25th).
+    qint64 terceros = 0;
+    if (!contar(QStringLiteral("tercero"), terceros))
+        return false;
+    const qint64 proveedores = std::max<qint64>(1, terceros / 25);
+    if (!conexion_.ejecutar(u"TRUNCATE TABLE material"))
+        return fallo(QStringLiteral("No se ha podido vaciar material"));
+    if (!conexion_.ejecutar(sentenciaArticulos(articulos, proveedores)))
+        return fallo(QStringLiteral("No se han podido generar los artículos"));
+    if (!conexion_.ejecutar(u"ANALYZE TABLE material, familia, marca, modelo"))
+        return fallo(QStringLiteral("No se han podido analizar las tablas"));
+    if (rellenada)
+        *rellenada = true;
     return true;
 }

@@ -31,6 +31,11 @@ public:
     // the tables were filled.
     [[nodiscard]] bool asegurarFilas(qint64 facturas, bool *rellenada = nullptr);
 
+    // Leaves exactly `articulos` generated articles in `material`, with the families, brands
+    // and models they point to (added when missing) and, as suppliers, the third parties of
+    // type "Otro"; call after asegurarFilas(). `*rellenada` tells whether they were generated.
+    [[nodiscard]] bool asegurarArticulos(qint64 articulos, bool *rellenada = nullptr);
+
     // Message for the user after a failure.
     const QString &error() const { return error_; }
 

@@ -1,7 +1,10 @@
 #include "ClienteC.h"
 #include "Conexion.h"
+#include "Consulta.h"
+#include "DefinicionSeleccion.h"
 #include "GeneradorDatos.h"
 #include "Medicion.h"
+#include "ModeloSeleccion.h"
 #include "OpcionesBanco.h"
 #include "TablaNativa.h"
 
@@ -63,6 +66,83 @@ bool mismaSuma(double a, double b)
     return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a));
 }
 
+// The article lookup's base statement and one name search, loaded as the lookup dialog loads
+// them (statement, bound pattern, query, model) and by the C client. False with `error` set.
+bool medirSeleccionArticulos(Conexion &conexion, ClienteC &cliente, int repeticiones,
+                             qint64 articulos, QString &error)
+{
+    const DefinicionSeleccion &articulo = *definicionSeleccion(30);
+    const QString base = sentenciaBaseSeleccion(articulo, 0);
+    const QString busqueda = sentenciaBusquedaSeleccion(articulo, 0);
+    const QString patron = QStringLiteral("%percutor%");
+    // The C client reads the search with the (constant) pattern written into the text.
+    const QByteArray baseC = base.toUtf8();
+    const QByteArray busquedaC
+            = QString(busqueda).replace(QStringLiteral(":pValor"), u'\'' + patron + u'\'').toUtf8();
+    const qint64 encontradas = (articulos + 7) / 8; // seq % 8 = 1
+
+    enum Lector { Base, BaseC, BaseBinario, Busqueda, BusquedaC, BusquedaBinario, NumLectores };
+    std::vector<double> tiempos[NumLectores];
+    for (int r = 0; r < repeticiones; ++r) {
+        for (int l = 0; l < NumLectores; ++l) {
+            const bool esBusqueda = l >= Busqueda;
+            const qint64 esperadas = esBusqueda ? encontradas : articulos;
+            qint64 leidas = 0;
+            double ms = 0;
+            if (l == Base || l == Busqueda) {
+                Consulta consulta(&conexion, esBusqueda ? busqueda : base);
+                if (esBusqueda)
+                    consulta.parametros().poner(QStringLiteral("pValor"), patron);
+                auto modelo = std::make_unique<ModeloSeleccion>();
+                const auto inicio = Medicion::Reloj::now();
+                if (!cargarSeleccion(consulta, *modelo)) {
+                    error = QStringLiteral("La selección de artículos ha fallado: ")
+                            + consulta.error().texto;
+                    return false;
+                }
+                ms = Medicion::milisegundosDesde(inicio);
+                leidas = modelo->rowCount();
+            } else {
+                auto nativa = std::make_unique<TablaNativa>();
+                const QByteArray &sql = esBusqueda ? busquedaC : baseC;
+                const auto inicio = Medicion::Reloj::now();
+                const bool ok = (l == BaseBinario || l == BusquedaBinario)
+                        ? cliente.leerBinario(sql, *nativa)
+                        : cliente.leerTexto(sql, false, *nativa);
+                if (!ok) {
+                    error = QStringLiteral("El cliente C ha fallado: ") + cliente.error();
+                    return false;
+                }
+                ms = Medicion::milisegundosDesde(inicio);
+                leidas = static_cast<qint64>(nativa->filas());
+            }
+            if (leidas != esperadas) {
+                error = QStringLiteral("La selección de artículos ha leído ")
+                        + QString::number(leidas) + QStringLiteral(" filas en lugar de ")
+                        + QString::number(esperadas);
+                return false;
+            }
+            tiempos[l].push_back(ms);
+        }
+    }
+    const double base_ms = Medicion::mediana(tiempos[Base]);
+    const double baseC_ms = Medicion::mediana(tiempos[BaseC]);
+    const double busqueda_ms = Medicion::mediana(tiempos[Busqueda]);
+    const double busquedaC_ms = Medicion::mediana(tiempos[BusquedaC]);
+    salida() << "articulos: " << articulos << Qt::endl;
+    cifra("lookup_articulos_ms", base_ms, 1);
+    cifra("lookup_articulos_cliente_c_ms", baseC_ms, 1);
+    cifra("lookup_articulos_cliente_c_binario_ms", Medicion::mediana(tiempos[BaseBinario]), 1);
+    cifra("relacion_lookup_articulos_cliente_c", baseC_ms > 0 ? base_ms / baseC_ms : 0, 2);
+    salida() << "filas_busqueda_articulos: " << encontradas << Qt::endl;
+    cifra("lookup_busqueda_articulos_ms", busqueda_ms, 1);
+    cifra("lookup_busqueda_cliente_c_ms", busquedaC_ms, 1);
+    cifra("lookup_busqueda_cliente_c_binario_ms", Medicion::mediana(tiempos[BusquedaBinario]), 1);
+    cifra("relacion_lookup_busqueda_cliente_c", busquedaC_ms > 0 ? busqueda_ms / busquedaC_ms : 0,
+          2);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,6 +186,12 @@ int main(int argc, char *argv[])
                  << GeneradorDatos::clientesPara(opciones.filas) << " clientes en "
                  << QString::number(Medicion::milisegundosDesde(inicioRelleno) / 1000, 'f', 1)
                  << " s" << Qt::endl;
+
+    bool articulosGenerados = false;
+    if (!generador.asegurarArticulos(opciones.filas, &articulosGenerados))
+        return fracaso(generador.error());
+    if (articulosGenerados)
+        avisos() << "Generados " << opciones.filas << " artículos" << Qt::endl;
 
     ClienteC cliente;
     if (!cliente.conectar(opciones.conexion))
@@ -213,5 +299,8 @@ int main(int argc, char *argv[])
     if (crecimientoProceso >= 0)
         cifra("memoria_proceso_mb", static_cast<double>(crecimientoProceso) / bytesPorMb, 1);
     cifra("memoria_cliente_c_mb", static_cast<double>(bytesNativa) / bytesPorMb, 1);
+
+    if (!medirSeleccionArticulos(conexion, cliente, opciones.repeticiones, opciones.filas, error))
+        return fracaso(error);
     return 0;
 }

@@ -8,9 +8,12 @@
 #include "UnidadGModelo.h"
 #include "UnidadGNota.h"
 #include "UnidadGRecurso.h"
+#include "UnidadGSerie.h"
 #include "UnidadGTecnico.h"
 #include "UnidadGTipoGasto.h"
 #include "UnidadMenuPrincipal.h"
+#include "UnidadSeleccion.h"
+#include "VistaEdicion.h"
 
 namespace {
 
@@ -38,4 +41,12 @@ void registrarVentanasPrograma(TformMenuPrincipal &ventana)
     registrarVistaEdicion(170, &crear<TformGAccion>);
     registrarVistaEdicion(180, &crear<TformGTecnico>);
     registrarVistaEdicion(220, &crear<TformGRecurso>);
+    registrarVistaEdicion(291, &crear<TformGSerie>);
+
+    // The lookup dialog, for the main window's quick find and the edit views' code fields.
+    ventana.registrarSeleccion(
+            [](int tipo, QWidget *padre) { (void)abrirSeleccion(tipo, padre, false); });
+    abrirSeleccionCodigo = [](int entidad, QWidget *padre) {
+        return abrirSeleccion(entidad, padre);
+    };
 }
