@@ -122,4 +122,11 @@ QStringList dividirScript(QStringView script)
     return sentencias;
 }
 
+QString citarIdentificador(QStringView nombre)
+{
+    QString s = nombre.toString();
+    s.replace(u'`', QStringLiteral("``"));
+    return u'`' + s + u'`';
+}
+
 } // namespace AnalizadorSql

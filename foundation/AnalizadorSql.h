@@ -21,4 +21,8 @@ SentenciaConMarcadores marcarParametros(QStringView sql);
 // ones (only blanks or comments) are dropped.
 QStringList dividirScript(QStringView script);
 
+// The name quoted as an identifier (backticks, any backtick inside doubled), for the few names
+// that come from the user or the server rather than from the program's constants.
+QString citarIdentificador(QStringView nombre);
+
 } // namespace AnalizadorSql

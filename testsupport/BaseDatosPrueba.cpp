@@ -1,5 +1,6 @@
 #include "BaseDatosPrueba.h"
 
+#include "AnalizadorSql.h"
 #include "EjecutorScript.h"
 
 #include <QCoreApplication>
@@ -108,9 +109,8 @@ bool BaseDatosPrueba::vaciar()
     if (!conexion_.consultar(u"SHOW TABLES", tablas))
         return false;
     for (qsizetype i = 0; i < tablas.filas(); ++i) {
-        QString tabla = tablas.columna(0).texto(i);
-        tabla.replace(u'`', QStringLiteral("``"));
-        if (!conexion_.ejecutar(QStringLiteral("TRUNCATE TABLE `") + tabla + u'`'))
+        if (!conexion_.ejecutar(QStringLiteral("TRUNCATE TABLE ")
+                                + AnalizadorSql::citarIdentificador(tablas.columna(0).texto(i))))
             return false;
     }
     if (contenido_ == Contenido::TablasYDatosIniciales) {

@@ -1,5 +1,7 @@
 #include "OrdenesAdmin.h"
 
+#include "AnalizadorSql.h"
+
 #include "Configuracion.h"
 #include "DatosDemo.h"
 #include "DescriptorTabla.h"
@@ -23,12 +25,6 @@ constexpr QStringView claveNombreBd = u"Tipo BD MySQL - Nombre BD";
 constexpr QStringView claveUsuario = u"Tipo BD MySQL - Usuario";
 
 constexpr QStringView cotejamiento = u"utf8mb4_spanish_ci";
-
-// A name typed by the administrator, quoted as an identifier for the server.
-QString identificador(QString nombre)
-{
-    return u'`' + nombre.replace(u'`', u"``"_s) + u'`';
-}
 
 QString descripcionConexion(const ParametrosConexion &p)
 {
@@ -178,7 +174,8 @@ int OrdenesAdmin::crearBaseDatos(const LineaOrdenes &linea)
         return falloBD(u"No se ha podido consultar si existe la base de datos"_s,
                        conexion.ultimoError());
     if (existente.vacia()) {
-        if (!conexion.ejecutar(u"CREATE DATABASE IF NOT EXISTS "_s + identificador(nombre)
+        if (!conexion.ejecutar(u"CREATE DATABASE IF NOT EXISTS "_s
+                               + AnalizadorSql::citarIdentificador(nombre)
                                + u" CHARACTER SET utf8mb4 COLLATE "_s + cotejamiento))
             return falloBD(u"No se ha podido crear la base de datos «"_s + nombre + u'»',
                            conexion.ultimoError());

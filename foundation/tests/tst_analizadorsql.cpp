@@ -12,6 +12,7 @@ private Q_SLOTS:
     void marcarParametros();
     void dividirScript_data();
     void dividirScript();
+    void citarIdentificador();
 };
 
 void TstAnalizadorSql::marcarParametros_data()
@@ -76,6 +77,12 @@ void TstAnalizadorSql::dividirScript()
     QFETCH(QString, script);
     QFETCH(QStringList, sentencias);
     QCOMPARE(AnalizadorSql::dividirScript(script), sentencias);
+}
+
+void TstAnalizadorSql::citarIdentificador()
+{
+    QCOMPARE(AnalizadorSql::citarIdentificador(u"ip"), u"`ip`"_qs);
+    QCOMPARE(AnalizadorSql::citarIdentificador(u"a`b; DROP"), u"`a``b; DROP`"_qs);
 }
 
 QTEST_GUILESS_MAIN(TstAnalizadorSql)

@@ -1,5 +1,7 @@
 #include "UnidadLogin.h"
 
+#include "AnalizadorSql.h"
+
 #include "Configuracion.h"
 #include "DatosSesion.h"
 #include "Mensajes.h"
@@ -241,7 +243,7 @@ std::optional<unsigned int> TformInicioSesion::leerPuerto(const QString &texto)
 
 QString TformInicioSesion::citarIdentificador(const QString &nombre)
 {
-    return u'`' + QString(nombre).replace(u'`', u"``"_s) + u'`';
+    return AnalizadorSql::citarIdentificador(nombre);
 }
 
 bool TformInicioSesion::opcionesVisibles() const
