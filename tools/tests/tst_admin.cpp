@@ -4,8 +4,10 @@
 #include "EjecutorScript.h"
 #include "OrdenesAdmin.h"
 
+#include "EntradaFija.h"
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -57,26 +59,6 @@ private:
 };
 
 namespace {
-
-class EntradaFija : public EntradaContrasena
-{
-public:
-    explicit EntradaFija(QStringList respuestas)
-        : respuestas_(std::move(respuestas))
-    { }
-    bool leer(const QString &, bool, QString &contrasena, QString &error) override
-    {
-        if (respuestas_.isEmpty()) {
-            error = u"No se ha recibido ninguna contraseña por la entrada estándar."_s;
-            return false;
-        }
-        contrasena = respuestas_.takeFirst();
-        return true;
-    }
-
-private:
-    QStringList respuestas_;
-};
 
 // Whether the thirteen digits carry a right EAN-13 check digit: the weighted sum of all
 // thirteen, check digit included, is a multiple of ten.

@@ -3,8 +3,10 @@
 #include "LineaOrdenes.h"
 #include "OrdenesAdmin.h"
 
+#include "EntradaFija.h"
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -44,30 +46,7 @@ private:
     QString ini_;
 };
 
-namespace {
-
-// Passwords given by the test instead of the terminal.
-class EntradaFija : public EntradaContrasena
-{
-public:
-    explicit EntradaFija(QStringList respuestas)
-        : respuestas_(std::move(respuestas))
-    { }
-    bool leer(const QString &, bool, QString &contrasena, QString &error) override
-    {
-        if (respuestas_.isEmpty()) {
-            error = u"sin contraseña"_s;
-            return false;
-        }
-        contrasena = respuestas_.takeFirst();
-        return true;
-    }
-
-private:
-    QStringList respuestas_;
-};
-
-} // namespace
+namespace { } // namespace
 
 void TstAdminOrdenes::init()
 {
