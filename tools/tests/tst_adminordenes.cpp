@@ -46,8 +46,6 @@ private:
     QString ini_;
 };
 
-namespace { } // namespace
-
 void TstAdminOrdenes::init()
 {
     carpeta_ = std::make_unique<QTemporaryDir>();
