@@ -58,21 +58,9 @@ qint64 obtenerContadorSerie(Conexion &conexion, const QString &serie, const QStr
 {
     const Parametros parametros {{u"pTabla"_s, tabla}, {u"pSerie"_s, serie}};
     qint64 numero = 1;
-    switch (avanzar(conexion, parametros, numero)) {
-    case Avance::Tomado:
-        return numero;
-    case Avance::Fallo:
-        mensajes().error(mensajeNoGenerado());
-        return 1;
-    case Avance::SinFila:
-        break;
-    }
-
-    if (conexion.ejecutar(sqlCrear, parametros))
-        return 1;
-    // Another workstation created the row between our increment and our insert: its row now
-    // exists, so the increment finds it.
-    if (conexion.ultimoError().numero == errorClaveDuplicada) {
+    // At most two increments: the second only after another workstation created the row
+    // between our first increment and our insert (the insert then meets the unique key).
+    for (int intento = 0; intento < 2; ++intento) {
         switch (avanzar(conexion, parametros, numero)) {
         case Avance::Tomado:
             return numero;
@@ -82,6 +70,12 @@ qint64 obtenerContadorSerie(Conexion &conexion, const QString &serie, const QStr
         case Avance::SinFila:
             break;
         }
+        if (intento == 1)
+            break;
+        if (conexion.ejecutar(sqlCrear, parametros))
+            return 1;
+        if (conexion.ultimoError().numero != errorClaveDuplicada)
+            break;
     }
     mensajes().error(mensajeNoGuardado());
     return 1;
